@@ -1,0 +1,6 @@
+// Vantelo: the program's entry point.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return 0;
+}

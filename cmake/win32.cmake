@@ -1,0 +1,22 @@
+# Windows builds (MinGW-w64): the program, and for win64 the Win32 tests run under Wine.
+set(size_flags -Os -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
+target_compile_options(vantelo_core PRIVATE ${size_flags})
+
+# Everything that calls Win32, shared by the program and its Win32 tests.
+add_library(vantelo_win32 STATIC
+    repair/advapi_registry.cpp
+    repair/repair_click.cpp)
+target_compile_options(vantelo_win32 PRIVATE ${size_flags})
+target_link_libraries(vantelo_win32 PUBLIC vantelo_core)
+
+add_executable(vantelo WIN32 app/main.cpp)
+target_compile_options(vantelo PRIVATE ${size_flags})
+target_link_libraries(vantelo PRIVATE vantelo_win32)
+# Only system DLLs, no time stamp (two builds give the same bytes), NX and ASLR.
+target_link_options(vantelo PRIVATE -static -s -Wl,--gc-sections
+    -Wl,--nxcompat -Wl,--dynamicbase -Wl,--no-insert-timestamp)
+
+option(VANTELO_WIN32_TESTS "Build the Win32 tests (run under Wine)" OFF)
+if(VANTELO_WIN32_TESTS)
+    include(cmake/win32_tests.cmake)
+endif()

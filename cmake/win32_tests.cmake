@@ -1,0 +1,16 @@
+# GoogleTest built from Debian's sources for Windows; the tests run through the emulator
+# (scripts/wine-run), which ctest also needs to list them, so discovery waits for test time.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+include(GoogleTest)
+enable_testing()
+add_executable(win32_tests
+    tests/win32/registry_fix_test.cpp)
+target_link_libraries(win32_tests PRIVATE vantelo_win32 GTest::gtest_main)
+target_link_options(win32_tests PRIVATE -static)
+add_dependencies(win32_tests vantelo)
+# One Wine prefix and one desktop: the tests take turns.
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES RESOURCE_LOCK wineprefix TIMEOUT 120)
