@@ -9,9 +9,23 @@ add_library(vantelo_win32 STATIC
 target_compile_options(vantelo_win32 PRIVATE ${size_flags})
 target_link_libraries(vantelo_win32 PUBLIC vantelo_core)
 
-add_executable(vantelo WIN32 app/main.cpp)
+enable_language(RC)
+add_executable(vantelo WIN32
+    app/main.cpp
+    app/main_window.cpp
+    app/window_class.cpp
+    app/control_style.cpp
+    app/group_box.cpp
+    app/label.cpp
+    app/button.cpp
+    app/hyper_linker.cpp
+    app/shell_platform.cpp
+    res/app.rc)
+target_include_directories(vantelo PRIVATE ${CMAKE_SOURCE_DIR}/res)
+set_property(SOURCE res/app.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_SOURCE_DIR}/res/vantelo.ico ${CMAKE_SOURCE_DIR}/res/link.cur ${CMAKE_SOURCE_DIR}/res/resource.h)
 target_compile_options(vantelo PRIVATE ${size_flags})
-target_link_libraries(vantelo PRIVATE vantelo_win32)
+target_link_libraries(vantelo PRIVATE vantelo_win32 ole32)
 # Only system DLLs, no time stamp (two builds give the same bytes), NX and ASLR.
 target_link_options(vantelo PRIVATE -static -s -Wl,--gc-sections
     -Wl,--nxcompat -Wl,--dynamicbase -Wl,--no-insert-timestamp)

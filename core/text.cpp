@@ -34,6 +34,17 @@ Text Text::copyOf(const char* text) {
     return text ? copyOf(text, strlen(text)) : Text();
 }
 
+Text Text::join(const char* first, const char* second) {
+    const size_t firstLength = strlen(first), secondLength = strlen(second);
+    Text text;
+    text.chars_ = static_cast<char*>(malloc(firstLength + secondLength + 1));
+    if (text.chars_ != nullptr) {
+        memcpy(text.chars_, first, firstLength);
+        memcpy(text.chars_ + firstLength, second, secondLength + 1);
+    }
+    return text;
+}
+
 size_t Text::size() const {
     return chars_ ? strlen(chars_) : 0;
 }

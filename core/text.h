@@ -18,6 +18,7 @@ public:
     // A copy of the first `length` bytes of `bytes`; empty when out of memory.
     static Text copyOf(const char* bytes, size_t length);
     static Text copyOf(const char* text);
+    static Text join(const char* first, const char* second);
 
     const char* c_str() const { return chars_ ? chars_ : ""; }
     size_t size() const;

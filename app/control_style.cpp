@@ -1,0 +1,36 @@
+// What the four controls share: the button-face background, fonts made by one rule.
+#include "app/control_style.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "core/text.h"
+
+namespace vantelo {
+
+UniqueFont makeControlFont(const char* face) {
+    LOGFONTA font = {};
+    font.lfHeight = -12;
+    font.lfWeight = FW_NORMAL;
+    // These five are always replaced, whatever the description held.
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = PROOF_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH;
+    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    return UniqueFont(CreateFontIndirectA(&font));
+}
+
+Text windowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) return Text();
+    char* buffer = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
+    if (buffer == nullptr) return Text();
+    const int copied = GetWindowTextA(window, buffer, length + 1);
+    Text text = Text::copyOf(buffer, copied > 0 ? static_cast<size_t>(copied) : 0);
+    free(buffer);
+    return text;
+}
+
+}  // namespace vantelo
