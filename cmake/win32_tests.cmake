@@ -7,7 +7,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(GoogleTest)
 enable_testing()
 add_executable(win32_tests
-    tests/win32/registry_fix_test.cpp)
+    tests/win32/vantelo_process.cpp
+    tests/win32/registry_fix_test.cpp
+    tests/win32/main_window_test.cpp)
 target_link_libraries(win32_tests PRIVATE vantelo_win32 GTest::gtest_main)
 target_link_options(win32_tests PRIVATE -static)
 add_dependencies(win32_tests vantelo)

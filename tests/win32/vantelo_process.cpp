@@ -1,0 +1,145 @@
+// Starts the real vantelo.exe and finds its windows, as a user's input would meet them.
+#include "vantelo_process.h"
+
+namespace vantelo::testing {
+
+std::string buildFolder() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+namespace {
+struct Search {
+    DWORD pid;
+    const char* className;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (pid == search->pid && (!search->visibleOnly || IsWindowVisible(window)) &&
+        (search->className == nullptr || lstrcmpA(className, search->className) == 0)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND findWindowOf(DWORD pid, const char* className, DWORD timeoutMs, bool visibleOnly) {
+    Search search = {pid, className, visibleOnly, nullptr};
+    waitFor(
+        [&] {
+            EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+VanteloProcess::~VanteloProcess() {
+    if (info_.hProcess == nullptr) return;
+    if (waitForExit(0) == STILL_ACTIVE) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool VanteloProcess::start(const char* arguments, const char* desktop, bool waitForWindow) {
+    std::string command = "\"" + buildFolder() + "vantelo.exe\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = const_cast<char*>(desktop);
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info_)) {
+        return false;
+    }
+    if (!waitForWindow) return true;
+    WaitForInputIdle(info_.hProcess, 10000);
+    // On another desktop its windows are out of this thread's sight.
+    if (desktop != nullptr) return true;
+    window_ = findWindowOf(info_.dwProcessId, "WTWindow");
+    return window_ != nullptr;
+}
+
+DWORD VanteloProcess::waitForExit(DWORD timeoutMs) {
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+HWND VanteloProcess::focus() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(info_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+void moveMouseTo(int x, int y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    Sleep(50);
+}
+
+void mouseButton(DWORD downFlag, DWORD upFlag) {
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = downFlag;
+    inputs[1].mi.dwFlags = upFlag;
+    SendInput(2, inputs, sizeof inputs[0]);
+    Sleep(50);
+}
+
+void clickAt(int x, int y) {
+    moveMouseTo(x, y);
+    mouseButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+void pressKey(WORD key, WORD modifier) {
+    INPUT inputs[4] = {};
+    int count = 0;
+    auto add = [&](WORD virtualKey, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = virtualKey;
+        inputs[count].ki.dwFlags = flags;
+        ++count;
+    };
+    if (modifier) add(modifier, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (modifier) add(modifier, KEYEVENTF_KEYUP);
+    SendInput(count, inputs, sizeof inputs[0]);
+    Sleep(50);
+}
+
+POINT centreOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string windowTextOf(HWND window) {
+    // WM_GETTEXT, not GetWindowTextA: that one reads no control of another process.
+    char text[1024] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string messageBoxText(HWND box) {
+    return windowTextOf(GetDlgItem(box, 0xFFFF));
+}
+
+}  // namespace vantelo::testing
