@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -344,6 +346,48 @@ TEST(MainWindowStart, CaptionIsSetWheneverTheWindowIsVisible) {
     EXPECT_GT(visibleSamples, 0);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(vantelo.waitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace vantelo::testing
+
+namespace vantelo::testing {
+namespace {
+
+std::string probeReport(VanteloProcess& vantelo) {
+    const std::string path = buildFolder() + "probe.txt";
+    DeleteFileA(path.c_str());
+    EXPECT_EQ(callProbe(vantelo.process(), "probeReport"), 0u);
+    std::ifstream file(path);
+    std::stringstream report;
+    report << file.rdbuf();
+    return report.str();
+}
+
+TEST_F(MainWindowTest, IconsFontsAndGroupBoxColoursAsTheProcessHoldsThem) {
+    const std::string report = probeReport(vantelo);
+    // Both icons are the icon file's one 48 x 48, 32-bit image at its own size.
+    EXPECT_NE(report.find("bigIcon=48x48,32\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("smallIcon=48x48,32\n"), std::string::npos) << report;
+    // 微软雅黑, 12 pixels, regular; DEFAULT_CHARSET, default precisions, PROOF_QUALITY, DEFAULT_PITCH.
+    const std::string yahei = "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA,-12,400,0,1,0,0,2,0\n";
+    EXPECT_NE(report.find("groupBoxFont=" + yahei), std::string::npos) << report;
+    EXPECT_NE(report.find("buttonFont=" + yahei), std::string::npos) << report;
+    char colours[80];
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    wsprintfA(colours, "groupBoxColours=808080,%06lx,%06lx,%06lx\n", face, face, face);
+    EXPECT_NE(report.find(colours), std::string::npos) << report;
+}
+
+TEST_F(MainWindowTest, PaintingLeaksNoGdiObject) {
+    callProbe(vantelo.process(), "probeRepaint", 10);  // let caches settle
+    const DWORD before = callProbe(vantelo.process(), "probeCreatableFonts");
+    ASSERT_GT(before, 1000u);
+    ASSERT_LT(before, 200000u) << "GDI must run out somewhere for this to show a leak";
+    // More repaints than GDI has handles: one leaked object a paint would exhaust it.
+    callProbe(vantelo.process(), "probeRepaint", before + 1000);
+    EXPECT_EQ(callProbe(vantelo.process(), "probeCreatableFonts"), before);
+    EXPECT_EQ(vantelo.waitForExit(0), DWORD{STILL_ACTIVE});
 }
 
 }  // namespace

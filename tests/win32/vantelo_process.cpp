@@ -1,6 +1,8 @@
 // Starts the real vantelo.exe and finds its windows, as a user's input would meet them.
 #include "vantelo_process.h"
 
+#include <psapi.h>
+
 namespace vantelo::testing {
 
 std::string buildFolder() {
@@ -140,6 +142,59 @@ std::string windowTextOf(HWND window) {
 
 std::string messageBoxText(HWND box) {
     return windowTextOf(GetDlgItem(box, 0xFFFF));
+}
+
+}  // namespace vantelo::testing
+
+namespace vantelo::testing {
+
+namespace {
+
+DWORD runRemoteThread(HANDLE process, void* start, void* argument) {
+    const HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start),
+                                             argument, 0, nullptr);
+    if (thread == nullptr) return 0xFFFFFFFF;
+    WaitForSingleObject(thread, 300000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeThread(thread, &code);
+    CloseHandle(thread);
+    return code;
+}
+
+// Where a DLL sits in another process.
+BYTE* remoteModule(HANDLE process, const char* name) {
+    HMODULE modules[512];
+    DWORD needed = 0;
+    if (!EnumProcessModules(process, modules, sizeof modules, &needed)) return nullptr;
+    for (DWORD i = 0; i < needed / sizeof modules[0]; ++i) {
+        char base[MAX_PATH];
+        if (GetModuleBaseNameA(process, modules[i], base, sizeof base) && lstrcmpiA(base, name) == 0) {
+            return reinterpret_cast<BYTE*>(modules[i]);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+DWORD callProbe(HANDLE process, const char* function, UINT_PTR argument) {
+    const char kProbe[] = "vantelo_probe.dll";
+    const std::string path = buildFolder() + kProbe;
+    BYTE* remote = remoteModule(process, kProbe);
+    if (remote == nullptr) {
+        void* name = VirtualAllocEx(process, nullptr, path.size() + 1, MEM_COMMIT, PAGE_READWRITE);
+        WriteProcessMemory(process, name, path.c_str(), path.size() + 1, nullptr);
+        runRemoteThread(process, reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
+                        name);
+        VirtualFreeEx(process, name, 0, MEM_RELEASE);
+        remote = remoteModule(process, kProbe);
+        if (remote == nullptr) return 0xFFFFFFFF;
+    }
+    const HMODULE local = LoadLibraryA(path.c_str());
+    const BYTE* entry = reinterpret_cast<const BYTE*>(GetProcAddress(local, function));
+    if (entry == nullptr) return 0xFFFFFFFF;
+    return runRemoteThread(process, remote + (entry - reinterpret_cast<const BYTE*>(local)),
+                           reinterpret_cast<void*>(argument));
 }
 
 }  // namespace vantelo::testing

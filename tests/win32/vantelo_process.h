@@ -50,6 +50,7 @@ public:
         return findWindowOf(info_.dwProcessId, "#32770", timeoutMs);
     }
     HWND focus() const;
+    HANDLE process() const { return info_.hProcess; }
 
 private:
     PROCESS_INFORMATION info_ = {};
@@ -67,5 +68,13 @@ POINT centreOf(HWND window);
 // The text of a message box and its title, as code page 936 bytes.
 std::string windowTextOf(HWND window);
 std::string messageBoxText(HWND box);
+
+}  // namespace vantelo::testing
+
+namespace vantelo::testing {
+
+// Runs `function` of the test probe DLL on a new thread inside `process` (loading the DLL
+// there first) and returns the thread's exit code; `argument` is its parameter.
+DWORD callProbe(HANDLE process, const char* function, UINT_PTR argument = 0);
 
 }  // namespace vantelo::testing
