@@ -30,6 +30,12 @@ target_link_libraries(vantelo PRIVATE vantelo_win32 ole32)
 target_link_options(vantelo PRIVATE -static -s -Wl,--gc-sections
     -Wl,--nxcompat -Wl,--dynamicbase -Wl,--no-insert-timestamp)
 
+# Runs the program once without a user (scripts/run on a machine with no display).
+add_executable(run_demo tools/run_demo.cpp)
+target_link_libraries(run_demo PRIVATE vantelo_win32)
+target_link_options(run_demo PRIVATE -static)
+add_dependencies(run_demo vantelo)
+
 option(VANTELO_WIN32_TESTS "Build the Win32 tests (run under Wine)" OFF)
 if(VANTELO_WIN32_TESTS)
     include(cmake/win32_tests.cmake)

@@ -57,7 +57,8 @@ extern "C" __declspec(dllexport) DWORD WINAPI probeCreatableFonts(void*) {
     std::vector<HFONT> fonts;
     fonts.reserve(70000);
     while (fonts.size() < 200000) {
-        const HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+        const HFONT font =
+            CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
         if (font == nullptr) break;
         fonts.push_back(font);
     }
@@ -87,7 +88,8 @@ extern "C" __declspec(dllexport) DWORD WINAPI probeReport(void*) {
     DWORD length = GetModuleFileNameA(self, path, MAX_PATH);
     while (length > 0 && path[length - 1] != '\\') --length;
     lstrcpyA(path + length, "probe.txt");
-    const HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
 
     const HWND window = mainWindow();
@@ -99,14 +101,13 @@ extern "C" __declspec(dllexport) DWORD WINAPI probeReport(void*) {
     writeFont(file, "buttonFont", GetDlgItem(window, 120));
 
     const HDC dc = CreateCompatibleDC(nullptr);
-    const HBRUSH brush =
-        reinterpret_cast<HBRUSH>(SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                              reinterpret_cast<LPARAM>(groupBox)));
+    const HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageA(
+        window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(groupBox)));
     LOGBRUSH logBrush = {};
     GetObjectA(brush, sizeof logBrush, &logBrush);
     char line[128];
-    wsprintfA(line, "groupBoxColours=%06lx,%06lx,%06lx,%06lx\n", GetTextColor(dc), GetBkColor(dc), logBrush.lbColor,
-              GetSysColor(COLOR_BTNFACE));
+    wsprintfA(line, "groupBoxColours=%06lx,%06lx,%06lx,%06lx\n", GetTextColor(dc), GetBkColor(dc),
+              logBrush.lbColor, GetSysColor(COLOR_BTNFACE));
     write(file, line);
     DeleteDC(dc);
     CloseHandle(file);

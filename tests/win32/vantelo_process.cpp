@@ -151,8 +151,8 @@ namespace vantelo::testing {
 namespace {
 
 DWORD runRemoteThread(HANDLE process, void* start, void* argument) {
-    const HANDLE thread = CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start),
-                                             argument, 0, nullptr);
+    const HANDLE thread = CreateRemoteThread(
+        process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(start), argument, 0, nullptr);
     if (thread == nullptr) return 0xFFFFFFFF;
     WaitForSingleObject(thread, 300000);
     DWORD code = 0xFFFFFFFF;
@@ -184,8 +184,9 @@ DWORD callProbe(HANDLE process, const char* function, UINT_PTR argument) {
     if (remote == nullptr) {
         void* name = VirtualAllocEx(process, nullptr, path.size() + 1, MEM_COMMIT, PAGE_READWRITE);
         WriteProcessMemory(process, name, path.c_str(), path.size() + 1, nullptr);
-        runRemoteThread(process, reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")),
-                        name);
+        runRemoteThread(
+            process,
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")), name);
         VirtualFreeEx(process, name, 0, MEM_RELEASE);
         remote = remoteModule(process, kProbe);
         if (remote == nullptr) return 0xFFFFFFFF;
