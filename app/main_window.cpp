@@ -6,6 +6,9 @@
 #include "repair/repair_click.h"
 #include "res/resource.h"
 
+#include <stdlib.h>
+#include <string.h>
+
 namespace vantelo {
 
 namespace {
@@ -23,6 +26,54 @@ constexpr char kExplanation[] =
     "看到网上很多都是修改注册表方式，这对于电脑小白比较麻烦，\r\n"
     "Quenvo做成了软件版，直接点击按钮进行修改注册表的值，\r\n"
     "和网上的修改注册表方式相同的，方便了找注册表的麻烦。\r\n";
+
+const void* lockResource(const char* name, const char* type, DWORD* size) {
+    const HRSRC resource = FindResourceA(nullptr, name, type);
+    const HGLOBAL loaded = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    *size = bytes != nullptr ? SizeofResource(nullptr, resource) : 0;
+    return bytes;
+}
+
+// The program's icon file (6-byte header, 16-byte entries, images), rebuilt from its icon
+// group resource and the images it names: the exe holds each byte once. Null on failure;
+// the caller frees it.
+unsigned char* loadIconFile(size_t* fileSize) {
+    constexpr size_t kGroupEntry = 14, kFileEntry = 16, kHeader = 6;
+    DWORD groupSize = 0;
+    const auto* group =
+        static_cast<const unsigned char*>(lockResource("DEFAULT_ICON", RT_GROUP_ICON, &groupSize));
+    if (group == nullptr || groupSize < kHeader) return nullptr;
+    size_t count = group[4] | (group[5] << 8);
+    if (count > (groupSize - kHeader) / kGroupEntry) count = (groupSize - kHeader) / kGroupEntry;
+
+    size_t total = kHeader + count * kFileEntry;
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char* entry = group + kHeader + i * kGroupEntry;
+        DWORD imageSize = 0;
+        lockResource(MAKEINTRESOURCEA(entry[12] | (entry[13] << 8)), RT_ICON, &imageSize);
+        total += imageSize;
+    }
+    auto* file = static_cast<unsigned char*>(malloc(total));
+    if (file == nullptr) return nullptr;
+    memcpy(file, group, kHeader - 2);
+    file[4] = static_cast<unsigned char>(count);
+    file[5] = static_cast<unsigned char>(count >> 8);
+    size_t offset = kHeader + count * kFileEntry;
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char* entry = group + kHeader + i * kGroupEntry;
+        unsigned char* out = file + kHeader + i * kFileEntry;
+        DWORD imageSize = 0;
+        const void* image = lockResource(MAKEINTRESOURCEA(entry[12] | (entry[13] << 8)), RT_ICON, &imageSize);
+        memcpy(out, entry, 8);
+        const DWORD fields[2] = {imageSize, static_cast<DWORD>(offset)};
+        memcpy(out + 8, fields, sizeof fields);
+        if (image != nullptr) memcpy(file + offset, image, imageSize);
+        offset += imageSize;
+    }
+    *fileSize = total;
+    return file;
+}
 
 HICON iconFromFile(const unsigned char* file, size_t size, int width) {
     IconImage image;
@@ -69,13 +120,12 @@ bool MainWindow::create() {
 }
 
 void MainWindow::setIcons() {
-    const HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_ICON_FILE), RT_RCDATA);
-    const HGLOBAL loaded = resource ? LoadResource(nullptr, resource) : nullptr;
-    const auto* file = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
+    size_t size = 0;
+    unsigned char* file = loadIconFile(&size);
     if (file == nullptr) return;
-    const DWORD size = SizeofResource(nullptr, resource);
     bigIcon_ = iconFromFile(file, size, 32);
     smallIcon_ = iconFromFile(file, size, 16);
+    free(file);
     SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }

@@ -21,9 +21,20 @@ add_executable(vantelo WIN32
     app/hyper_linker.cpp
     app/shell_platform.cpp
     res/app.rc)
-target_include_directories(vantelo PRIVATE ${CMAKE_SOURCE_DIR}/res)
+# The manifest names the architecture: Windows refuses one that does not match the exe.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(VANTELO_ARCH amd64)
+else()
+    set(VANTELO_ARCH x86)
+endif()
+file(STRINGS res/version.h version_line REGEX "VANTELO_VERSION_TEXT")
+string(REGEX MATCH "[0-9.]+" VANTELO_VERSION "${version_line}")
+configure_file(res/vantelo.manifest.in ${CMAKE_BINARY_DIR}/res/vantelo.manifest @ONLY)
+target_include_directories(vantelo PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/res)
 set_property(SOURCE res/app.rc APPEND PROPERTY OBJECT_DEPENDS
-    ${CMAKE_SOURCE_DIR}/res/vantelo.ico ${CMAKE_SOURCE_DIR}/res/link.cur ${CMAKE_SOURCE_DIR}/res/resource.h)
+    ${CMAKE_SOURCE_DIR}/res/vantelo-icon-3.bin ${CMAKE_SOURCE_DIR}/res/vantelo-icon-group.bin
+    ${CMAKE_SOURCE_DIR}/res/link.cur ${CMAKE_SOURCE_DIR}/res/resource.h ${CMAKE_SOURCE_DIR}/res/version.h
+    ${CMAKE_BINARY_DIR}/res/vantelo.manifest)
 target_compile_options(vantelo PRIVATE ${size_flags})
 target_link_libraries(vantelo PRIVATE vantelo_win32 ole32)
 # Only system DLLs, no time stamp (two builds give the same bytes), NX and ASLR.

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws res/vantelo.ico (48 x 48, 32-bit with alpha, BMP form: a white Bluetooth rune on a
 blue disc) and res/link.cur (32 x 32 monochrome pointing hand, hot spot (6, 1)).
+The icon also goes into the program as its raw resources, so that its image gets the id 3:
+vantelo-icon-3.bin (the image, RT_ICON 3) and vantelo-icon-group.bin (RT_GROUP_ICON).
 Deterministic: run it again and the files come out byte for byte the same."""
 import math
 import os
@@ -58,6 +60,11 @@ def write_icon(path):
     directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), 22)
     with open(path, "wb") as f:
         f.write(directory + image)
+    with open(os.path.join(HERE, "vantelo-icon-3.bin"), "wb") as f:
+        f.write(image)
+    group = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHIH", size, size, 0, 0, 1, 32, len(image), 3)
+    with open(os.path.join(HERE, "vantelo-icon-group.bin"), "wb") as f:
+        f.write(group)
 
 
 # The hand, 32 x 32: X black, o white, anything else clear. The fingertip's top is (6, 1).

@@ -56,22 +56,22 @@ struct Search {
     HWND found;
 };
 
+BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (owner != search->pid || !IsWindowVisible(window) || lstrcmpA(name, search->className) != 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 HWND waitForWindow(DWORD pid, const char* className) {
     Search search = {pid, className, nullptr};
     for (int i = 0; i < 1000 && search.found == nullptr; ++i) {
-        EnumWindows(
-            [](HWND window, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                char name[32] = "";
-                GetClassNameA(window, name, sizeof name);
-                if (owner != s->pid || !IsWindowVisible(window) || lstrcmpA(name, s->className) != 0)
-                    return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
         Sleep(10);
     }
     return search.found;

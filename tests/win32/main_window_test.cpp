@@ -261,7 +261,11 @@ TEST_P(ClosingTest, EndsWithExitCodeZero) {
 
 INSTANTIATE_TEST_SUITE_P(Each, ClosingTest,
                          ::testing::Values(Closing::Escape, Closing::AltF4, Closing::CloseMessage,
-                                           Closing::CloseBox));
+                                           Closing::CloseBox),
+                         [](const ::testing::TestParamInfo<Closing>& info) {
+                             const char* const names[] = {"Escape", "AltF4", "CloseMessage", "CloseBox"};
+                             return std::string(names[static_cast<int>(info.param)]);
+                         });
 
 TEST(MainWindowCopies, TwoRunSideBySideAndEachEndsWithZero) {
     VanteloProcess first, second;

@@ -92,8 +92,20 @@ void moveMouseTo(int x, int y) {
     input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Sleep(50);
+    // Wine warps the X pointer to follow, and an X motion event still on its way can put
+    // the cursor back: move until it stays where it was sent.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SendInput(1, &input, sizeof input);
+        Sleep(50);
+        POINT at;
+        bool stayed = true;
+        for (int check = 0; check < 3 && stayed; ++check) {
+            GetCursorPos(&at);
+            stayed = at.x == x && at.y == y;
+            Sleep(20);
+        }
+        if (stayed) return;
+    }
 }
 
 void mouseButton(DWORD downFlag, DWORD upFlag) {
