@@ -259,13 +259,15 @@ TEST_P(ClosingTest, EndsWithExitCodeZero) {
     EXPECT_EQ(vantelo.waitForExit(), 0u);
 }
 
+std::string closingName(const ::testing::TestParamInfo<Closing>& param) {
+    const char* const names[] = {"Escape", "AltF4", "CloseMessage", "CloseBox"};
+    return names[static_cast<int>(param.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Each, ClosingTest,
                          ::testing::Values(Closing::Escape, Closing::AltF4, Closing::CloseMessage,
                                            Closing::CloseBox),
-                         [](const ::testing::TestParamInfo<Closing>& info) {
-                             const char* const names[] = {"Escape", "AltF4", "CloseMessage", "CloseBox"};
-                             return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         closingName);
 
 TEST(MainWindowCopies, TwoRunSideBySideAndEachEndsWithZero) {
     VanteloProcess first, second;
