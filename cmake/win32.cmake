@@ -38,7 +38,13 @@ set_property(SOURCE res/app.rc APPEND PROPERTY OBJECT_DEPENDS
 target_compile_options(vantelo PRIVATE ${size_flags})
 target_link_libraries(vantelo PRIVATE vantelo_win32 ole32)
 # Only system DLLs, no time stamp (two builds give the same bytes), NX and ASLR.
-target_link_options(vantelo PRIVATE -static -s -Wl,--gc-sections
+# Entry straight into vantelo.exe's own start (app/main.cpp); i686 symbols carry a '_'.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(entry vanteloStart)
+else()
+    set(entry _vanteloStart)
+endif()
+target_link_options(vantelo PRIVATE -nostartfiles -Wl,-e,${entry} -static -s -Wl,--gc-sections
     -Wl,--nxcompat -Wl,--dynamicbase -Wl,--no-insert-timestamp)
 
 # Runs the program once without a user (scripts/run on a machine with no display).
