@@ -12,7 +12,9 @@ enable_testing()
 add_executable(unit_tests
     tests/unit/cp936_test.cpp
     tests/unit/unscramble_test.cpp
-    tests/unit/registry_fix_test.cpp)
+    tests/unit/registry_fix_test.cpp
+    tests/unit/link_opening_test.cpp
+    tests/unit/icon_file_test.cpp)
 target_compile_options(unit_tests PRIVATE ${sanitizers})
 target_link_libraries(unit_tests PRIVATE vantelo_core GTest::gtest_main)
 gtest_discover_tests(unit_tests)
