@@ -22,5 +22,5 @@ target_link_options(vantelo_probe PRIVATE -static)
 target_link_libraries(win32_tests PRIVATE psapi version)
 add_dependencies(win32_tests vantelo url_recorder vantelo_probe)
 # One Wine prefix and one desktop: the tests take turns.
-gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES RESOURCE_LOCK wineprefix TIMEOUT 300)

@@ -398,3 +398,46 @@ TEST_F(MainWindowTest, PaintingLeaksNoGdiObject) {
 
 }  // namespace
 }  // namespace vantelo::testing
+
+namespace vantelo::testing {
+namespace {
+
+// A window that can't be made: a CBT hook in vantelo.exe's process refuses that class.
+class CreationFailure : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CreationFailure, ShowsTheErrorBoxAndEndsWithMinusOne) {
+    const HMODULE probe = LoadLibraryA((buildFolder() + "vantelo_probe.dll").c_str());
+    ASSERT_NE(probe, nullptr);
+    const auto hookProcedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(GetProcAddress(probe, "probeFailCreation")));
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, hookProcedure, probe, 0);
+    ASSERT_NE(hook, nullptr);
+    const std::vector<COLORREF> errorIcon = referenceIcon(MB_ICONERROR);
+
+    VanteloProcess vantelo;
+    SetEnvironmentVariableA("VANTELO_TEST_FAIL_CLASS", GetParam());
+    const bool started = vantelo.start("", nullptr, false);
+    SetEnvironmentVariableA("VANTELO_TEST_FAIL_CLASS", nullptr);
+    ASSERT_TRUE(started);
+    const HWND box = vantelo.messageBox(10000);
+    UnhookWindowsHookEx(hook);
+    ASSERT_NE(box, nullptr) << "exit " << vantelo.waitForExit(0);
+    EXPECT_EQ(windowTextOf(box), "\xB4\xED\xCE\xF3");  // 错误
+    const std::string text = messageBoxText(box);
+    EXPECT_EQ(text.rfind("\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!", 0), 0u) << text;  // 运行时出错!
+    EXPECT_NE(text.find("\xD4\xD8\xC8\xEB\xC6\xF4\xB6\xAF\xB4\xB0\xBF\xDA\xCA\xA7\xB0\xDC"),
+              std::string::npos);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    EXPECT_EQ(findWindowOf(vantelo.processId(), "WTWindow", 0), nullptr) << "no window is shown";
+    Sleep(200);
+    EXPECT_EQ(screenPixels(GetDlgItem(box, 0x0440)), errorIcon);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(vantelo.waitForExit(), 0xFFFFFFFFu);
+    FreeLibrary(probe);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, CreationFailure, ::testing::Values("WTWindow"));
+INSTANTIATE_TEST_SUITE_P(Control, CreationFailure, ::testing::Values("VanteloHyperLinker", "VanteloLabel"));
+
+}  // namespace
+}  // namespace vantelo::testing

@@ -113,3 +113,19 @@ extern "C" __declspec(dllexport) DWORD WINAPI probeReport(void*) {
     CloseHandle(file);
     return 0;
 }
+
+// A WH_CBT hook: in a process whose environment names a window class in
+// VANTELO_TEST_FAIL_CLASS, creating a window of that class fails, unless it belongs to a
+// window other than the main window (an error box's own button must still work).
+// Everywhere else it does nothing.
+extern "C" __declspec(dllexport) LRESULT CALLBACK probeFailCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        char failing[64], name[64];
+        if (GetEnvironmentVariableA("VANTELO_TEST_FAIL_CLASS", failing, sizeof failing) > 0 &&
+            GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name) > 0 &&
+            lstrcmpiA(name, failing) == 0) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}

@@ -17,7 +17,9 @@ namespace vantelo::testing {
 namespace {
 
 // scripts/test builds the win32 preset beside this one.
-std::string releaseExe() { return buildFolder() + "..\\win32\\vantelo.exe"; }
+std::string releaseExe() {
+    return buildFolder() + "..\\win32\\vantelo.exe";
+}
 
 std::vector<BYTE> fileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -67,8 +69,8 @@ TEST_F(ReleaseFile, VersionBlockInChinese) {
     EXPECT_EQ(fixed->dwFileSubtype, 0u);
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 0x04B0);
@@ -79,7 +81,8 @@ TEST_F(ReleaseFile, VersionBlockInChinese) {
     } cases[] = {
         {"FileVersion", "1.0.0.0"},
         {"FileDescription",
-         "\xBD\xE2\xBE\xF6\xB5\xE7\xC4\xD4\xC0\xB6\xD1\xC0\xC1\xAC\xBD\xD3\xBA\xF3\xCE\xDE\xB7\xA8\xB5\xF7\xBD\xDA"
+         "\xBD\xE2\xBE\xF6\xB5\xE7\xC4\xD4\xC0\xB6\xD1\xC0\xC1\xAC\xBD\xD3\xBA\xF3\xCE\xDE\xB7\xA8\xB5\xF7"
+         "\xBD\xDA"
          "\xD2\xF4\xC1\xBF\xCE\xCA\xCC\xE2\xD0\xA1\xB9\xA4\xBE\xDF"},
         {"ProductName", "Vantelo"},
         {"ProductVersion", "1.0.0.0"},
@@ -90,7 +93,8 @@ TEST_F(ReleaseFile, VersionBlockInChinese) {
     for (const Case& c : cases) {
         char* value = nullptr;
         const std::string query = std::string("\\StringFileInfo\\080404B0\\") + c.key;
-        ASSERT_TRUE(VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) << c.key;
+        ASSERT_TRUE(VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
+            << c.key;
         EXPECT_EQ(std::string(value), c.value) << c.key;
     }
 
@@ -120,8 +124,8 @@ TEST_F(ReleaseFile, VersionBlockInChinese) {
          node += (reinterpret_cast<const WORD*>(node)[0] + 3) & ~3) {
         keys.push_back(keyAt(node));
     }
-    const std::vector<std::string> order = {"FileVersion",    "FileDescription", "ProductName", "ProductVersion",
-                                            "CompanyName",    "LegalCopyright",  "Comments"};
+    const std::vector<std::string> order = {"FileVersion", "FileDescription", "ProductName", "ProductVersion",
+                                            "CompanyName", "LegalCopyright",  "Comments"};
     EXPECT_EQ(keys, order);
 }
 
@@ -196,8 +200,8 @@ TEST(ReleaseFileHeader, I386GuiNxDynamicBaseAndOnlySystemDlls) {
     const size_t importOffset = offsetOf(importRva);
     ASSERT_NE(importOffset, 0u);
     std::set<std::string> imports;
-    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(file.data() + importOffset); entry->Name;
-         ++entry) {
+    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(file.data() + importOffset);
+         entry->Name; ++entry) {
         std::string name = reinterpret_cast<const char*>(file.data() + offsetOf(entry->Name));
         for (char& c : name) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
         imports.insert(name);
@@ -209,7 +213,8 @@ TEST(ReleaseFileHeader, I386GuiNxDynamicBaseAndOnlySystemDlls) {
 }
 
 TEST(TestBuildManifest, NamesTheX64Architecture) {
-    const HMODULE module = LoadLibraryExA((buildFolder() + "vantelo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE module =
+        LoadLibraryExA((buildFolder() + "vantelo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(found, nullptr);
