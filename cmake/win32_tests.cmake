@@ -11,7 +11,8 @@ add_executable(win32_tests
     tests/win32/registry_fix_test.cpp
     tests/win32/main_window_test.cpp
     tests/win32/link_test.cpp
-    tests/win32/release_file_test.cpp)
+    tests/win32/release_file_test.cpp
+    tests/win32/robustness_test.cpp)
 target_link_libraries(win32_tests PRIVATE vantelo_win32 GTest::gtest_main)
 target_link_options(win32_tests PRIVATE -static)
 add_executable(url_recorder WIN32 tests/win32/url_recorder.cpp)
@@ -23,4 +24,4 @@ target_link_libraries(win32_tests PRIVATE psapi version)
 add_dependencies(win32_tests vantelo url_recorder vantelo_probe)
 # One Wine prefix and one desktop: the tests take turns.
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-    PROPERTIES RESOURCE_LOCK wineprefix TIMEOUT 300)
+    PROPERTIES RESOURCE_LOCK wineprefix TIMEOUT 600)
