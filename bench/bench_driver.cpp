@@ -3,6 +3,7 @@
 // latency (a posted click to the message box visible). Prints medians and ratios.
 // Usage: bench_driver [RUNS]
 #include <windows.h>
+
 #include <psapi.h>
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tools/window_search.h"
 
 namespace {
 
@@ -30,32 +33,12 @@ double now() {
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
-struct Search {
-    DWORD pid;
-    const char* className;  // null: any
-    HWND found;
-};
-
-BOOL CALLBACK match(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
-    if (search->className ? lstrcmpA(name, search->className) != 0 : lstrcmpA(name, "#32770") == 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 HWND waitForWindow(DWORD pid, const char* className) {
-    Search search = {pid, className, nullptr};
+    HWND found = nullptr;
     const double start = now();
-    while (search.found == nullptr && now() - start < 10000) {
-        EnumWindows(&match, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) Sleep(1);
-    }
-    return search.found;
+    while ((found = vantelo::findTopLevelWindow(pid, className)) == nullptr && now() - start < 10000)
+        Sleep(1);
+    return found;
 }
 
 struct Sample {
@@ -70,11 +53,13 @@ Sample measure(const std::string& program, bool repair) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
     const double start = now();
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         std::fprintf(stderr, "cannot start %s\n", program.c_str());
         std::exit(1);
     }
-    const HWND window = waitForWindow(process.dwProcessId, nullptr);
+    const HWND window =
+        waitForWindow(process.dwProcessId, program == "vantelo.exe" ? "WTWindow" : "FloorWindow");
     sample.startMs = now() - start;
     Sleep(300);
     if (repair && window != nullptr) {
@@ -127,9 +112,10 @@ int main(int argc, char** argv) {
             if (clicks) repair[p].push_back(sample.repairMs);
         }
     }
-    std::printf("%d runs each, medians, x86_64 build under wine64. Full floor: bare window + OLE + the same\n"
-                "manifest (common controls 6) + a button + Chinese text in a CJK font.\n\n",
-                runs);
+    std::printf(
+        "%d runs each, medians, x86_64 build under wine64. Full floor: bare window + OLE + the same\n"
+        "manifest (common controls 6) + a button + Chinese text in a CJK font.\n\n",
+        runs);
     std::printf("| %-34s | %13s | %13s | %5s | %-6s |\n", "measure", "vantelo.exe", "floor", "ratio", "goal");
     std::printf("|%s|%s|%s|%s|%s|\n", std::string(36, '-').c_str(), std::string(15, '-').c_str(),
                 std::string(15, '-').c_str(), std::string(7, '-').c_str(), std::string(8, '-').c_str());

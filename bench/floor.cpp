@@ -11,14 +11,15 @@ namespace {
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (LOWORD(wParam) == 120 && HIWORD(wParam) == BN_CLICKED) MessageBoxA(window, "floor", "floor", MB_OK);
+            if (LOWORD(wParam) == 120 && HIWORD(wParam) == BN_CLICKED)
+                MessageBoxA(window, "floor", "floor", MB_OK);
             return 0;
 #ifdef FLOOR_TEXT
         case WM_PAINT: {
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(window, &paint);
-            const HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, 0,
-                                           "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA");
+            const HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                           PROOF_QUALITY, 0, "\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA");
             const HGDIOBJ previous = SelectObject(dc, font);
             RECT text = {24, 32, 376, 128};
             DrawTextA(dc, "\xD3\xD0\xD2\xBB\xB2\xBF\xB7\xD6\xC0\xB6\xD1\xC0\xD2\xF4\xCF\xE4", -1, &text,
@@ -49,10 +50,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "FloorWindow";
     RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(0, "FloorWindow", "floor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                        (GetSystemMetrics(SM_CXSCREEN) - 407) / 2,
-                                        (GetSystemMetrics(SM_CYSCREEN) - 226) / 2, 407, 226, nullptr, nullptr,
-                                        instance, nullptr);
+    const HWND window =
+        CreateWindowExA(0, "FloorWindow", "floor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                        (GetSystemMetrics(SM_CXSCREEN) - 407) / 2, (GetSystemMetrics(SM_CYSCREEN) - 226) / 2,
+                        407, 226, nullptr, nullptr, instance, nullptr);
 #if defined(FLOOR_BUTTON) || defined(FLOOR_TEXT)
     CreateWindowExA(0, "BUTTON", "floor", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 80, 144, 240, 32, window,
                     reinterpret_cast<HMENU>(120), instance, nullptr);

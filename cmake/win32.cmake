@@ -68,6 +68,7 @@ target_compile_definitions(floor_full PRIVATE FLOOR_OLE FLOOR_TEXT)
 target_link_libraries(floor_full PRIVATE ole32)
 add_executable(bench_driver bench/bench_driver.cpp)
 target_link_libraries(bench_driver PRIVATE psapi)
+target_include_directories(bench_driver PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(bench_driver PRIVATE -static)
 add_dependencies(bench_driver vantelo floor_window floor_ole floor_button floor_full)
 

@@ -6,6 +6,7 @@
 #include <stdio.h>
 
 #include "repair/advapi_registry.h"
+#include "tools/window_search.h"
 
 namespace {
 
@@ -50,31 +51,11 @@ bool requestScreenshot(const char* folder, const char* name, const RECT& rect) {
     return false;
 }
 
-struct Search {
-    DWORD pid;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (owner != search->pid || !IsWindowVisible(window) || lstrcmpA(name, search->className) != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 HWND waitForWindow(DWORD pid, const char* className) {
-    Search search = {pid, className, nullptr};
-    for (int i = 0; i < 1000 && search.found == nullptr; ++i) {
-        EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
+    HWND found = nullptr;
+    for (int i = 0; i < 1000 && (found = vantelo::findTopLevelWindow(pid, className)) == nullptr; ++i)
         Sleep(10);
-    }
-    return search.found;
+    return found;
 }
 
 }  // namespace

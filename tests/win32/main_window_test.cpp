@@ -9,19 +9,12 @@
 #include <thread>
 #include <vector>
 
+#include "expected_texts.h"
 #include "registry_fixture.h"
 #include "vantelo_process.h"
 
 namespace vantelo::testing {
 namespace {
-
-const std::string kCaption = "Vantelo Quenvo\xCF\xC2\xD4\xD8\xD5\xBE";
-const std::string kAlreadySet =
-    "\xB5\xB1\xC7\xB0\xD7\xA2\xB2\xE1\xB1\xED\xD6\xB5\xCE\xAA 1 "
-    "\xA3\xAC\xCE\xDE\xD0\xE8\xD0\xDE\xB8\xC4\xA1\xA3";
-const std::string kWritten =
-    "\xD0\xDE\xB8\xC4\xD7\xA2\xB2\xE1\xB1\xED\xB3\xC9\xB9\xA6\xA3\xAC\xC7\xEB\xD6\xD8\xC6\xF4\xB5\xE7\xC4\xD4"
-    "\xBA\xF3\xC9\xFA\xD0\xA7\xA1\xA3";
 
 const std::string kExplanation =
     "\xD3\xD0\xD2\xBB\xB2\xBF\xB7\xD6\xC0\xB6\xD1\xC0\xD2\xF4\xCF\xE4\xBB\xF2\xB6\xFA\xBB\xFA\xC1\xAC\xBD\xD3"
@@ -192,7 +185,7 @@ TEST_F(MainWindowTest, ClicksShowTaskModalBoxesOwnedByTheWindow) {
         clickAt(button.x, button.y);
         const HWND box = vantelo.messageBox();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(windowTextOf(box), "\xD0\xC5\xCF\xA2\xA3\xBA");
+        EXPECT_EQ(windowTextOf(box), kMessageTitle);
         EXPECT_EQ(messageBoxText(box), expected);
         EXPECT_EQ(GetWindow(box, GW_OWNER), window);
         EXPECT_FALSE(IsWindowEnabled(window)) << "the window takes no input while the box is open";

@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "expected_texts.h"
 #include "registry_fixture.h"
 #include "repair/advapi_registry.h"
 #include "repair/repair_click.h"
@@ -114,19 +115,13 @@ MessageBoxSeen closeMessageBox() {
 }
 
 TEST_F(RegistryFix, ClickShowsEachOutcomeAsCodePage936Text) {
-    const char* const written =
-        "\xD0\xDE\xB8\xC4\xD7\xA2\xB2\xE1\xB1\xED\xB3\xC9\xB9\xA6\xA3\xAC\xC7\xEB\xD6\xD8"
-        "\xC6\xF4\xB5\xE7\xC4\xD4\xBA\xF3\xC9\xFA\xD0\xA7\xA1\xA3";
-    const char* const alreadySet =
-        "\xB5\xB1\xC7\xB0\xD7\xA2\xB2\xE1\xB1\xED\xD6\xB5\xCE\xAA 1 \xA3\xAC\xCE\xDE"
-        "\xD0\xE8\xD0\xDE\xB8\xC4\xA1\xA3";
-    for (const char* expected : {written, alreadySet}) {
+    for (const std::string& expected : {kWritten, kAlreadySet}) {
         MessageBoxSeen seen;
         std::thread watcher([&seen] { seen = closeMessageBox(); });
         handleRepairClick();
         watcher.join();
         ASSERT_TRUE(seen.found);
-        EXPECT_EQ(seen.title, "\xD0\xC5\xCF\xA2\xA3\xBA");
+        EXPECT_EQ(seen.title, kMessageTitle);
         EXPECT_EQ(seen.text, expected);
         EXPECT_TRUE(seen.hasOk);
         EXPECT_FALSE(seen.hasCancel);

@@ -7,18 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "expected_texts.h"
 #include "registry_fixture.h"
 #include "vantelo_process.h"
 
 namespace vantelo::testing {
 namespace {
-
-const std::string kAlreadySet =
-    "\xB5\xB1\xC7\xB0\xD7\xA2\xB2\xE1\xB1\xED\xD6\xB5\xCE\xAA 1 "
-    "\xA3\xAC\xCE\xDE\xD0\xE8\xD0\xDE\xB8\xC4\xA1\xA3";
-const std::string kWritten =
-    "\xD0\xDE\xB8\xC4\xD7\xA2\xB2\xE1\xB1\xED\xB3\xC9\xB9\xA6\xA3\xAC\xC7\xEB\xD6\xD8\xC6\xF4\xB5\xE7\xC4\xD4"
-    "\xBA\xF3\xC9\xFA\xD0\xA7\xA1\xA3";
 
 void expectFourByteOne(const std::string& key = ctKey()) {
     const StoredValue value = readValue(key, kValueName);

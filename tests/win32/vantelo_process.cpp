@@ -3,6 +3,8 @@
 
 #include <psapi.h>
 
+#include "tools/window_search.h"
+
 namespace vantelo::testing {
 
 std::string buildFolder() {
@@ -12,38 +14,10 @@ std::string buildFolder() {
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-namespace {
-struct Search {
-    DWORD pid;
-    const char* className;
-    bool visibleOnly;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (pid == search->pid && (!search->visibleOnly || IsWindowVisible(window)) &&
-        (search->className == nullptr || lstrcmpA(className, search->className) == 0)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND findWindowOf(DWORD pid, const char* className, DWORD timeoutMs, bool visibleOnly) {
-    Search search = {pid, className, visibleOnly, nullptr};
-    waitFor(
-        [&] {
-            EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    HWND found = nullptr;
+    waitFor([&] { return (found = findTopLevelWindow(pid, className, visibleOnly)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 VanteloProcess::~VanteloProcess() {
