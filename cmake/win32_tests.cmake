@@ -20,6 +20,7 @@ target_link_options(url_recorder PRIVATE -static)
 add_library(vantelo_probe SHARED tests/win32/probe_dll.cpp)
 set_target_properties(vantelo_probe PROPERTIES PREFIX "")
 target_link_options(vantelo_probe PRIVATE -static)
+target_link_libraries(vantelo_probe PRIVATE gdi32 psapi)
 target_link_libraries(win32_tests PRIVATE psapi version)
 add_dependencies(win32_tests vantelo url_recorder vantelo_probe)
 # One Wine prefix and one desktop: the tests take turns.

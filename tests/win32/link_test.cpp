@@ -158,6 +158,38 @@ TEST_F(LinkTest, ColoursFollowThePointerAndTheVisit) {
     EXPECT_TRUE(showsOnly(link, kVisited));
 }
 
+// Columns of the link that show any of its colours.
+std::vector<bool> colouredColumns(HWND link) {
+    RECT rect;
+    GetWindowRect(link, &rect);
+    const HDC screen = GetDC(nullptr);
+    std::vector<bool> columns;
+    for (int x = rect.left; x < rect.right; ++x) {
+        bool coloured = false;
+        for (int y = rect.top; y < rect.bottom && !coloured; ++y)
+            coloured = GetPixel(screen, x, y) == kNormal;
+        columns.push_back(coloured);
+    }
+    ReleaseDC(nullptr, screen);
+    return columns;
+}
+
+TEST_F(LinkTest, EmptyCaptionShowsTheAddressOnOneLineCutAtBothSides) {
+    const std::vector<bool> caption = colouredColumns(link);
+    ASSERT_EQ(caption.size(), 104u);
+    auto atLeft = [](const std::vector<bool>& c) { return c[0] || c[1] || c[2]; };
+    auto atRight = [](const std::vector<bool>& c) { return c[101] || c[102] || c[103]; };
+    EXPECT_FALSE(atLeft(caption) || atRight(caption)) << "the caption fits inside";
+    SendMessageA(link, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    InvalidateRect(link, nullptr, FALSE);
+    // The 22-character address is wider than 104 pixels: centred, it runs out at both sides.
+    EXPECT_TRUE(waitFor([&] {
+        const std::vector<bool> address = colouredColumns(link);
+        return atLeft(address) && atRight(address);
+    }));
+    EXPECT_TRUE(showsOnly(link, kNormal));
+}
+
 TEST_F(LinkTest, EachPressOfTheLeftButtonOpensOnce) {
     moveMouseTo(onLink.x, onLink.y);
     mouseButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);

@@ -376,6 +376,8 @@ TEST_F(MainWindowTest, IconsFontsAndGroupBoxColoursAsTheProcessHoldsThem) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     wsprintfA(colours, "groupBoxColours=808080,%06lx,%06lx,%06lx\n", face, face, face);
     EXPECT_NE(report.find(colours), std::string::npos) << report;
+    EXPECT_NE(report.find("microsoft.windows.common-controls_6595b64144ccf1df_6.0."), std::string::npos)
+        << report;
 }
 
 TEST_F(MainWindowTest, PaintingLeaksNoGdiObject) {

@@ -2,6 +2,8 @@
 // the process itself can see: its GDI objects, fonts and icons.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <vector>
 
 namespace {
@@ -110,6 +112,21 @@ extern "C" __declspec(dllexport) DWORD WINAPI probeReport(void*) {
               logBrush.lbColor, GetSysColor(COLOR_BTNFACE));
     write(file, line);
     DeleteDC(dc);
+
+    // Where the common controls the buttons use came from: with the manifest, the version 6
+    // assembly (Wine's DllGetVersion says 5 for it too, so the path tells).
+    HMODULE modules[256];
+    DWORD needed = 0;
+    EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &needed);
+    for (DWORD i = 0; i < needed / sizeof modules[0] && i < 256; ++i) {
+        char name[MAX_PATH];
+        if (GetModuleBaseNameA(GetCurrentProcess(), modules[i], name, sizeof name) &&
+            lstrcmpiA(name, "comctl32.dll") == 0 && GetModuleFileNameA(modules[i], name, sizeof name)) {
+            CharLowerA(name);
+            wsprintfA(line, "commonControls=%s\n", name);
+            write(file, line);
+        }
+    }
     CloseHandle(file);
     return 0;
 }
