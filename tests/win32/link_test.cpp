@@ -63,21 +63,13 @@ private:
 
 // Which of the link's three colours its text shows now.
 std::vector<COLORREF> linkColours(HWND link) {
-    RECT rect;
-    GetWindowRect(link, &rect);
-    const HDC screen = GetDC(nullptr);
     std::vector<COLORREF> seen;
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) {
-            const COLORREF pixel = GetPixel(screen, x, y);
-            for (COLORREF colour : {kNormal, kVisited, kHover}) {
-                if (pixel == colour && std::find(seen.begin(), seen.end(), colour) == seen.end()) {
-                    seen.push_back(colour);
-                }
-            }
+    for (COLORREF pixel : screenPixels(link).pixels) {
+        for (COLORREF colour : {kNormal, kVisited, kHover}) {
+            if (pixel == colour && std::find(seen.begin(), seen.end(), colour) == seen.end())
+                seen.push_back(colour);
         }
     }
-    ReleaseDC(nullptr, screen);
     return seen;
 }
 
@@ -158,19 +150,13 @@ TEST_F(LinkTest, ColoursFollowThePointerAndTheVisit) {
     EXPECT_TRUE(showsOnly(link, kVisited));
 }
 
-// Columns of the link that show any of its colours.
+// Columns of the link that show its normal colour.
 std::vector<bool> colouredColumns(HWND link) {
-    RECT rect;
-    GetWindowRect(link, &rect);
-    const HDC screen = GetDC(nullptr);
-    std::vector<bool> columns;
-    for (int x = rect.left; x < rect.right; ++x) {
-        bool coloured = false;
-        for (int y = rect.top; y < rect.bottom && !coloured; ++y)
-            coloured = GetPixel(screen, x, y) == kNormal;
-        columns.push_back(coloured);
+    const ScreenPixels shown = screenPixels(link);
+    std::vector<bool> columns(static_cast<size_t>(shown.width), false);
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width; ++x) columns[x] = columns[x] || shown.at(x, y) == kNormal;
     }
-    ReleaseDC(nullptr, screen);
     return columns;
 }
 

@@ -53,19 +53,6 @@ RECT rectIn(HWND window, HWND parent) {
     return rect;
 }
 
-// The pixels of a window as the screen shows them.
-std::vector<COLORREF> screenPixels(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const HDC screen = GetDC(nullptr);
-    std::vector<COLORREF> pixels;
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        for (int x = rect.left; x < rect.right; ++x) pixels.push_back(GetPixel(screen, x, y));
-    }
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 // The picture of the icon a message box of `style` shows, from a box of our own.
 std::vector<COLORREF> referenceIcon(UINT style) {
     std::vector<COLORREF> pixels;
@@ -73,7 +60,7 @@ std::vector<COLORREF> referenceIcon(UINT style) {
     const HWND box = findWindowOf(GetCurrentProcessId(), "#32770");
     if (box != nullptr) {
         Sleep(200);
-        pixels = screenPixels(GetDlgItem(box, 0x0440));
+        pixels = screenPixels(GetDlgItem(box, 0x0440)).pixels;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
     shower.join();
@@ -193,7 +180,7 @@ TEST_F(MainWindowTest, ClicksShowTaskModalBoxesOwnedByTheWindow) {
         EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
         EXPECT_EQ(GetDlgItem(box, IDNO), nullptr);
         Sleep(200);
-        EXPECT_EQ(screenPixels(GetDlgItem(box, 0x0440)), information) << "the information icon";
+        EXPECT_EQ(screenPixels(GetDlgItem(box, 0x0440)).pixels, information) << "the information icon";
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(window) != FALSE; }));
     }
@@ -425,7 +412,7 @@ TEST_P(CreationFailure, ShowsTheErrorBoxAndEndsWithMinusOne) {
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_EQ(findWindowOf(vantelo.processId(), "WTWindow", 0), nullptr) << "no window is shown";
     Sleep(200);
-    EXPECT_EQ(screenPixels(GetDlgItem(box, 0x0440)), errorIcon);
+    EXPECT_EQ(screenPixels(GetDlgItem(box, 0x0440)).pixels, errorIcon);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(vantelo.waitForExit(), 0xFFFFFFFFu);
     FreeLibrary(probe);

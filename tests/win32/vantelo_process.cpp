@@ -119,6 +119,19 @@ POINT centreOf(HWND window) {
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+ScreenPixels screenPixels(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    ScreenPixels shown;
+    shown.width = rect.right - rect.left;
+    const HDC screen = GetDC(nullptr);
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) shown.pixels.push_back(GetPixel(screen, x, y));
+    }
+    ReleaseDC(nullptr, screen);
+    return shown;
+}
+
 std::string windowTextOf(HWND window) {
     // WM_GETTEXT, not GetWindowTextA: that one reads no control of another process.
     char text[1024] = "";

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace vantelo::testing {
 
@@ -64,6 +65,15 @@ void clickAt(int x, int y);
 void pressKey(WORD key, WORD modifier = 0);
 // The centre of a window on the screen.
 POINT centreOf(HWND window);
+
+// A window as the screen shows it: its pixels row by row.
+struct ScreenPixels {
+    int width = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    int height() const { return width ? static_cast<int>(pixels.size()) / width : 0; }
+};
+ScreenPixels screenPixels(HWND window);
 
 // The text of a message box and its title, as code page 936 bytes.
 std::string windowTextOf(HWND window);
