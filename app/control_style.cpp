@@ -1,9 +1,6 @@
 // What the four controls share: the button-face background, fonts made by one rule.
 #include "app/control_style.h"
 
-#include <stdlib.h>
-#include <string.h>
-
 #include "core/text.h"
 
 namespace vantelo {
@@ -25,11 +22,8 @@ UniqueFont makeControlFont(const char* face) {
 Text windowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
     if (length <= 0) return Text();
-    char* buffer = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
-    if (buffer == nullptr) return Text();
-    const int copied = GetWindowTextA(window, buffer, length + 1);
-    Text text = Text::copyOf(buffer, copied > 0 ? static_cast<size_t>(copied) : 0);
-    free(buffer);
+    Text text = Text::withCapacity(static_cast<size_t>(length));
+    if (text.buffer() != nullptr) GetWindowTextA(window, text.buffer(), length + 1);
     return text;
 }
 

@@ -22,6 +22,12 @@ inline HFONT fontOrDefault(const UniqueFont& font) {
     return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+// The part of the window a paint has to draw, in `clip`; false when there is none.
+inline bool clipBoxToPaint(HDC dc, RECT* clip) {
+    const int region = GetClipBox(dc, clip);
+    return region != NULLREGION && region != ERROR && !IsRectEmpty(clip);
+}
+
 // The window's text as a new allocation ("" when it has none).
 Text windowText(HWND window);
 

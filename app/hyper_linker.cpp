@@ -62,7 +62,7 @@ void HyperLinker::onPaint() {
     PaintScope paint(window_);
     const HDC dc = paint.dc();
     RECT clip;
-    if (GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) return;
+    if (!clipBoxToPaint(dc, &clip)) return;
     {
         const UniqueBrush background(CreateSolidBrush(resolveColour(kBackgroundColour)));
         const ScopedSelect selectBrush(dc, background.get());

@@ -37,7 +37,7 @@ void Label::onPaint() {
     PaintScope paint(window_);
     const HDC dc = paint.dc();
     RECT clip;
-    if (GetClipBox(dc, &clip) == NULLREGION || IsRectEmpty(&clip)) return;
+    if (!clipBoxToPaint(dc, &clip)) return;
     RECT textArea;
     GetClientRect(window_, &textArea);
     RECT fill;

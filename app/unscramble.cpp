@@ -2,7 +2,6 @@
 #include "app/unscramble.h"
 
 #include <stdint.h>
-#include <stdlib.h>
 #include <string.h>
 
 namespace vantelo {
@@ -46,8 +45,9 @@ Text unscrambleText(const ScrambledText& array) {
     const int k2 = keys[count - 1];
     const size_t middle = count - 2;
 
-    char* plain = static_cast<char*>(malloc(middle + 1));
-    if (plain == nullptr) return Text();
+    Text result = Text::withCapacity(middle);
+    char* plain = result.buffer();
+    if (plain == nullptr) return result;
     size_t length = 0;
     for (size_t i = middle; i >= 1; --i) {
         // Exact integer arithmetic; the low 8 bits of a negative difference wrap round.
@@ -55,8 +55,7 @@ Text unscrambleText(const ScrambledText& array) {
         const unsigned char character = static_cast<unsigned char>(difference & 0xFF);
         if (character != 0) plain[length++] = static_cast<char>(character);
     }
-    Text result = Text::copyOf(plain, length);
-    free(plain);
+    plain[length] = '\0';
     return result;
 }
 

@@ -45,6 +45,12 @@ Text Text::join(const char* first, const char* second) {
     return text;
 }
 
+Text Text::withCapacity(size_t capacity) {
+    Text text;
+    text.chars_ = static_cast<char*>(calloc(capacity + 1, 1));
+    return text;
+}
+
 size_t Text::size() const {
     return chars_ ? strlen(chars_) : 0;
 }

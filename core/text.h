@@ -19,6 +19,11 @@ public:
     static Text copyOf(const char* bytes, size_t length);
     static Text copyOf(const char* text);
     static Text join(const char* first, const char* second);
+    // Room for `capacity` bytes and the NUL, empty until written through buffer(); no
+    // room when out of memory (buffer() is then null).
+    static Text withCapacity(size_t capacity);
+
+    char* buffer() { return chars_; }
 
     const char* c_str() const { return chars_ ? chars_ : ""; }
     size_t size() const;
